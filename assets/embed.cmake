@@ -1,0 +1,13 @@
+# Writes every listed file as a constant byte array named after the file (camera.jpg -> asset_camera_jpg).
+separate_arguments(FILES)
+set(body "#include <cstddef>\n")
+foreach(f ${FILES})
+  get_filename_component(name ${f} NAME)
+  string(MAKE_C_IDENTIFIER "asset_${name}" id)
+  file(READ ${f} hex HEX)
+  string(LENGTH "${hex}" hexlen)
+  math(EXPR size "${hexlen} / 2")
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+  string(APPEND body "extern const unsigned char ${id}[] = {${bytes}};\nextern const std::size_t ${id}_size = ${size};\n")
+endforeach()
+file(WRITE ${OUT} "${body}")
