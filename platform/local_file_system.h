@@ -1,0 +1,13 @@
+#pragma once
+#include "platform/file_system.h"
+
+namespace vidmora {
+
+// The real file system, through NativePath.
+class LocalFileSystem : public FileSystem {
+ public:
+  bool IsDirectory(std::string_view path) const override;
+  bool MakeDirectory(std::string_view path) override;
+};
+
+}  // namespace vidmora

@@ -1,0 +1,14 @@
+#include "platform/system_clock.h"
+
+#include <ctime>
+
+namespace vidmora {
+
+DateTime SystemClock::Now() const {
+  std::time_t now = std::time(nullptr);  // whole seconds: the running second's fraction is dropped
+  std::tm local{};
+  localtime_r(&now, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+}  // namespace vidmora
