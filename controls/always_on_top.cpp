@@ -1,0 +1,7 @@
+#include "controls/always_on_top.h"
+
+namespace vidmora {
+
+void OnAlwaysOnTopClicked(System&) {}
+
+}  // namespace vidmora

@@ -1,0 +1,8 @@
+#include "controls/hide_window.h"
+
+namespace vidmora {
+
+void OnHideLabelRightPressed(System&) {}
+void OnHiddenLabelFeedback(System&) {}
+
+}  // namespace vidmora

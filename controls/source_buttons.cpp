@@ -1,0 +1,8 @@
+#include "controls/source_buttons.h"
+
+namespace vidmora {
+
+void OnSourceClicked(System&) {}
+void OnSourceSettingsClicked(System&) {}
+
+}  // namespace vidmora

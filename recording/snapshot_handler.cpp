@@ -1,0 +1,7 @@
+#include "recording/snapshot_handler.h"
+
+namespace vidmora {
+
+void OnSnapshotClicked(System&) {}
+
+}  // namespace vidmora
