@@ -11,6 +11,9 @@ class FileSystem {
   virtual bool IsDirectory(std::string_view path) const = 0;
   // Creates one directory level; fails when the parent is missing or the name is taken.
   virtual bool MakeDirectory(std::string_view path) = 0;
+  // Whether anything, file or directory, bears the name. A file system that holds only
+  // directories can keep this default.
+  virtual bool Exists(std::string_view path) const { return IsDirectory(path); }
 };
 
 }  // namespace vidmora

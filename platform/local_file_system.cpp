@@ -15,4 +15,10 @@ bool LocalFileSystem::MakeDirectory(std::string_view path) {
   return ::mkdir(NativePath(path).c_str(), 0777) == 0;
 }
 
+// lstat: a dangling link counts as taken too, so nothing is ever written through it.
+bool LocalFileSystem::Exists(std::string_view path) const {
+  struct stat st {};
+  return ::lstat(NativePath(path).c_str(), &st) == 0;
+}
+
 }  // namespace vidmora

@@ -8,6 +8,7 @@ class LocalFileSystem : public FileSystem {
  public:
   bool IsDirectory(std::string_view path) const override;
   bool MakeDirectory(std::string_view path) override;
+  bool Exists(std::string_view path) const override;
 };
 
 }  // namespace vidmora
