@@ -77,7 +77,7 @@ X11HotkeyPlatform::X11HotkeyPlatform() : display_(QtDisplay()) {
 X11HotkeyPlatform::~X11HotkeyPlatform() {
   if (!display_) return;
   for (const Grab& grab : grabs_) ungrab(grab);
-  XFlush(display_);
+  XSync(display_, False);
 }
 
 bool X11HotkeyPlatform::Register(std::uintptr_t window, int id, int modifierBits, int key) {
