@@ -1,0 +1,44 @@
+// Vidmora: watch and record up to four USB cameras.
+#include <QApplication>
+#include <QMessageBox>
+
+#include "app/event_table.h"
+#include "app/window_descriptions.h"
+#include "platform/desktop_shell.h"
+#include "platform/device_factory.h"
+#include "platform/local_file_system.h"
+#include "platform/qt_forms.h"
+#include "platform/system_clock.h"
+
+namespace {
+
+// Until the global hotkey service exists, every registration is refused.
+class NoHotkeys : public vidmora::Hotkeys {
+ public:
+  int RegisterHotkey(std::uintptr_t, std::uintptr_t, int, int) override { return 0; }
+  bool UnregisterHotkey(std::uintptr_t, int) override { return false; }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace vidmora;
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("vidmora"));
+
+  QtForms forms({&MainWindowDescription(), &HelpWindowDescription()}, EventTable(), NoDriverDeviceFactory());
+  DesktopShell shell;
+  LocalFileSystem files;
+  SystemClock clock;
+  NoHotkeys hotkeys;
+  System system{forms, shell, files, clock, hotkeys, forms};
+  forms.attach(system);
+
+  if (!forms.LoadWindow(Window::Main)) {
+    QMessageBox::critical(nullptr, QString::fromUtf8(kProductTitle.data(), kProductTitle.size()),
+                          QStringLiteral("The main window could not be built."));
+    return -1;
+  }
+  if (forms.ended()) return forms.exitCode();
+  return app.exec();
+}
