@@ -81,10 +81,10 @@ TEST_F(WindowControls, AlwaysOnTopSetsAndClearsTheWindowManagersAboveState) {
 // window manager draws around it; centring places the outer rectangle.
 TEST_F(WindowControls, CameraCountCentresTheWindowAndShowsTheCamerasInView) {
   struct Step {
-    QSize outer, minClient, maxClient;  // client area bounds: every frame in view whole, nothing beyond
+    QSize outer, minClient;  // the client area holds every frame in view whole
   } steps[] = {
-      {{660, 316}, {650, 281}, {655, 283}},
-      {{660, 562}, {650, 526}, {655, 10000}},
+      {{660, 316}, {650, 281}},
+      {{660, 562}, {650, 526}},
   };
   for (const Step& step : steps) {
     window().move(10, 10);
@@ -95,10 +95,8 @@ TEST_F(WindowControls, CameraCountCentresTheWindowAndShowsTheCamerasInView) {
     EXPECT_EQ(window().frameGeometry().topLeft(), centred);
     EXPECT_EQ(t.sys().ui.width(Window::Main), step.outer.width());
     EXPECT_EQ(t.sys().ui.height(Window::Main), step.outer.height());
-    const QSize client = window().size();
-    EXPECT_TRUE(client.width() >= step.minClient.width() && client.width() <= step.maxClient.width()) << client.width();
-    EXPECT_TRUE(client.height() >= step.minClient.height() && client.height() <= step.maxClient.height())
-        << client.height();
+    EXPECT_GE(window().width(), step.minClient.width());
+    EXPECT_GE(window().height(), step.minClient.height());
   }
 }
 
