@@ -9,17 +9,7 @@
 #include "platform/local_file_system.h"
 #include "platform/qt_forms.h"
 #include "platform/system_clock.h"
-
-namespace {
-
-// Until the global hotkey service exists, every registration is refused.
-class NoHotkeys : public vidmora::Hotkeys {
- public:
-  int RegisterHotkey(std::uintptr_t, std::uintptr_t, int, int) override { return 0; }
-  bool UnregisterHotkey(std::uintptr_t, int) override { return false; }
-};
-
-}  // namespace
+#include "platform/x11_hotkeys.h"
 
 int main(int argc, char** argv) {
   using namespace vidmora;
@@ -30,8 +20,8 @@ int main(int argc, char** argv) {
   DesktopShell shell;
   LocalFileSystem files;
   SystemClock clock;
-  NoHotkeys hotkeys;
-  System system{forms, shell, files, clock, hotkeys, forms};
+  X11Hotkeys hotkeys;
+  System system{forms, shell, files, clock, hotkeys.service, forms};
   forms.attach(system);
 
   if (!forms.LoadWindow(Window::Main)) {
