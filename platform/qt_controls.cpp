@@ -16,8 +16,9 @@
 
 namespace vidmora {
 
-QtWindow::QtWindow(const WindowDescription& description, std::function<void()> onClose)
-    : onClose_(std::move(onClose)) {
+QtWindow::QtWindow(const WindowDescription& description, std::function<void()> onClose,
+                   std::function<void()> onFrameMayHaveChanged)
+    : onClose_(std::move(onClose)), onFrameMayHaveChanged_(std::move(onFrameMayHaveChanged)) {
   // Title bar with system menu and close button, minimise where the window wants it, never maximise.
   Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint;
@@ -34,6 +35,16 @@ QtWindow::QtWindow(const WindowDescription& description, std::function<void()> o
 void QtWindow::closeEvent(QCloseEvent* event) {
   event->accept();
   onClose_();
+}
+
+void QtWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  onFrameMayHaveChanged_();
+}
+
+void QtWindow::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  onFrameMayHaveChanged_();
 }
 
 void QtWindow::keyPressEvent(QKeyEvent* event) {
@@ -144,7 +155,7 @@ void QtTimer::setPeriod(int ms) {
 
 QtVideoArea::QtVideoArea(QWidget* parent) : QWidget(parent) {
   QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, Qt::black);
+  palette.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));  // dark, yet apart from its black frame
   setPalette(palette);
   setAutoFillBackground(true);
 }

@@ -15,17 +15,21 @@ namespace vidmora {
 
 using EventSink = std::function<void(Event)>;
 
-// A top-level window: fixed size, Esc closes it like the close button.
+// A top-level window: fixed size, Esc closes it like the close button. Tells when the window
+// manager may have framed it anew (shown, moved), since its client area depends on that frame.
 class QtWindow : public QWidget {
  public:
-  QtWindow(const WindowDescription&, std::function<void()> onClose);
+  QtWindow(const WindowDescription&, std::function<void()> onClose, std::function<void()> onFrameMayHaveChanged);
 
  protected:
   void closeEvent(QCloseEvent*) override;
   void keyPressEvent(QKeyEvent*) override;
+  void showEvent(QShowEvent*) override;
+  void moveEvent(QMoveEvent*) override;
 
  private:
   std::function<void()> onClose_;
+  std::function<void()> onFrameMayHaveChanged_;
 };
 
 // A label: right presses and the feedback message 32885 become events.
@@ -87,7 +91,7 @@ class QtTimer : public QWidget {
   EventSink sink_;
 };
 
-// The area in which a video device draws its camera's picture; black while it has none.
+// The area in which a video device draws its camera's picture; dark grey while it has none.
 class QtVideoArea : public QWidget {
  public:
   explicit QtVideoArea(QWidget* parent);

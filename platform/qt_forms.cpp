@@ -11,15 +11,11 @@
 
 #include "platform/qt_controls.h"
 #include "platform/qt_stay_on_top.h"
+#include "platform/qt_window_frame.h"
 
 namespace vidmora {
 namespace {
 
-// Window sizes are outer sizes, frame and title bar included. The client area is what remains
-// after a nominal frame of 4-pixel borders and a 31-pixel title bar, whatever frame the window
-// manager draws around it, so that every layout shows exactly the controls it is meant to show
-// (325 x 281 for one camera: nothing of the second camera's frame at x = 328).
-constexpr int kFrameWidth = 8, kFrameHeight = 35;
 constexpr int kLargestSize = 32627;
 constexpr std::string_view kUntitledLabel = "标签";
 
@@ -34,6 +30,7 @@ struct QtForms::OpenWindow {
   std::map<std::string, std::unique_ptr<VideoDevice>, std::less<>> devices;
   std::map<std::string, std::string, std::less<>> captions;  // "" is the window's own
   int outerWidth = 0, outerHeight = 0;
+  QSize frame = kNominalFrame;  // the latest the window manager reported
   bool alwaysOnTop = false;
   Placement placement = Placement::Centred;
 
@@ -106,7 +103,9 @@ void QtForms::build(const WindowDescription& d) {
   w.description = &d;
   w.outerWidth = d.outerWidth;
   w.outerHeight = d.outerHeight;
-  w.window = new QtWindow(d, [this, id] { close(id); });
+  w.window = new QtWindow(d, [this, id] { close(id); }, [this, id] {
+    if (OpenWindow* ow = open(id)) applySize(*ow);
+  });
   w.window->setWindowIcon(QIcon(QPixmap::fromImage(DecodeJpegImage(d.icon))));
   w.captions[""] = std::string(d.caption);
   w.window->setWindowTitle(Text(d.caption));
@@ -257,9 +256,10 @@ void QtForms::setVisible(Window id, std::string_view control, bool on) {
     widget->hide();
     return;
   }
-  // The window manager forgets the topmost state of a withdrawn window: give it again before mapping.
-  if (w->alwaysOnTop && !widget->isVisible()) SetStaysOnTop(*widget, true);
+  const bool wasHidden = !widget->isVisible();
   widget->show();
+  // The window manager forgets the topmost state of a withdrawn window: give it again as it maps.
+  if (w->alwaysOnTop && wasHidden) SetStaysOnTop(*widget, true);
   widget->raise();
   widget->activateWindow();
 }
@@ -311,9 +311,14 @@ void QtForms::setHeight(Window id, int value) {
   }
 }
 
+// Sizes are outer sizes: the client area follows from the frame, which the window manager only
+// reports once it has framed the window, so this runs again whenever the frame may have changed.
 void QtForms::applySize(OpenWindow& w) {
+  if (auto frame = ReportedFrame(*w.window)) w.frame = *frame;
+  const QSize client = ClientSize({w.outerWidth, w.outerHeight}, w.frame);
+  if (client == w.window->size() && w.window->minimumSize() == client) return;
   const QPoint topLeft = w.window->pos();
-  w.window->setFixedSize(std::max(1, w.outerWidth - kFrameWidth), std::max(1, w.outerHeight - kFrameHeight));
+  w.window->setFixedSize(client);
   if (w.window->pos() != topLeft) w.window->move(topLeft);
 }
 

@@ -180,9 +180,10 @@ TEST_F(WindowTables, WindowsAreFixedCentredAndCaptioned) {
     SCOPED_TRACE(w->objectName().toStdString());
     EXPECT_EQ(forms.width(s.window), s.outerWidth);
     EXPECT_EQ(forms.height(s.window), s.outerHeight);
-    EXPECT_EQ(w->size(), QSize(s.outerWidth - 8, s.outerHeight - 35));  // inside the nominal frame
-    EXPECT_EQ(w->minimumSize(), w->maximumSize());                       // the user cannot resize it
-    EXPECT_EQ(w->pos(), QPoint((screen.width() - s.outerWidth) / 2, (screen.height() - s.outerHeight) / 2));
+    // The outer rectangle, frame included, has the window's size and is centred on the screen.
+    const QPoint centred((screen.width() - s.outerWidth) / 2, (screen.height() - s.outerHeight) / 2);
+    EXPECT_EQ(w->frameGeometry(), QRect(centred, QSize(s.outerWidth, s.outerHeight)));
+    EXPECT_EQ(w->minimumSize(), w->maximumSize());  // the user cannot resize it
     EXPECT_EQ(forms.caption(s.window, ""), s.caption);
     EXPECT_EQ(w->windowTitle(), QString::fromUtf8(s.caption));
     const Qt::WindowFlags flags = w->windowFlags();
