@@ -51,7 +51,11 @@ LiveFeed::Maker MicrophoneMaker(const std::string& id) {
 
 CameraDevice::CameraDevice(QWidget& control) : view_(new CameraView(control)) {
   limit_.setSingleShot(true);
-  QObject::connect(&limit_, &QTimer::timeout, &context_, [this] { endCapture(); });
+  limit_.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&limit_, &QTimer::timeout, &context_, [this] {
+    if (capture_) capture_->stopAtLimit();
+    endCapture();
+  });
   view_->onMousePress = [this](Qt::MouseButton button) {
     if (capture_ && ((button == Qt::LeftButton && settings_.abortLeftMouse) ||
                      (button == Qt::RightButton && settings_.abortRightMouse)))

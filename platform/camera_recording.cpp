@@ -22,7 +22,7 @@ namespace {
 // because the disk is filling up: a fixed margin, the frames still on their way, and 32 bytes of
 // index per chunk written so far.
 constexpr unsigned long long kReserveBytes = 4ull << 20;
-constexpr int kFramesInFlight = 20;
+constexpr int kFramesInFlight = 40;
 constexpr auto kCloseWait = std::chrono::seconds(5);
 
 unsigned long long Now() {
@@ -34,13 +34,15 @@ unsigned long long Now() {
 
 std::string Description(const CameraRecording::Settings& s, bool cameraSendsJpeg, bool sound, int fd) {
   const std::string queue = " ! queue max-size-time=1000000000 max-size-bytes=0 max-size-buffers=0";
-  // Pads named explicitly: with pass-through frames the muxer cannot tell video from sound by caps yet.
+  // Frames a busy machine drops never shorten the file: videorate and audiorate fill the gaps, so
+  // pictures and sound stay in step. Pads are named explicitly: with pass-through frames the
+  // muxer cannot tell video from sound by caps yet.
   std::string d = "avimux name=mux bigfile=true ! fdsink name=sink sync=false fd=" + std::to_string(fd) +
-                  " appsrc name=video format=time is-live=true block=false leaky-type=downstream max-buffers=8 "
-                  "max-bytes=0 max-time=0 ! " + s.compression.chain(cameraSendsJpeg) + queue + " ! mux.video_%u";
+                  " appsrc name=video format=time is-live=true block=false leaky-type=upstream max-buffers=0 "
+                  "max-bytes=0 max-time=2000000000 ! videorate ! " + s.compression.chain(cameraSendsJpeg) + queue + " ! mux.video_%u";
   if (sound)
-    d += " appsrc name=audio format=time is-live=true block=false leaky-type=downstream max-buffers=64 max-bytes=0 "
-         "max-time=0 ! audiorate ! audioconvert ! audio/x-raw,format=S16LE" + queue + " ! mux.audio_%u";
+    d += " appsrc name=audio format=time is-live=true block=false leaky-type=upstream max-buffers=0 max-bytes=0 "
+         "max-time=2000000000 ! audiorate ! audioconvert ! audio/x-raw,format=S16LE" + queue + " ! mux.audio_%u";
   return d;
 }
 
@@ -169,6 +171,14 @@ void CameraRecording::stop(const std::string& failure) {
   {
     std::lock_guard lock(mutex_);
     if (!stopped_) endLocked(Now() - startNs_, failure);
+  }
+  unsubscribe();
+}
+
+void CameraRecording::stopAtLimit() {
+  {
+    std::lock_guard lock(mutex_);
+    if (!stopped_) endLocked(settings_.limitNs >= 0 ? settings_.limitNs : Now() - startNs_, {});
   }
   unsubscribe();
 }

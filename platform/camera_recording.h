@@ -48,6 +48,9 @@ class CameraRecording {
 
   // Ends the recording now; the file is finalised in the background.
   void stop(const std::string& failure = {});
+  // Ends it at its time limit: the file lasts exactly as long as the limit, even when the GUI's
+  // timer fired a little early or late.
+  void stopAtLimit();
   bool closed() const { return closed_; }
   const std::filesystem::path& file() const { return settings_.file; }
 

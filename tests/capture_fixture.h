@@ -38,7 +38,7 @@ inline bool WaitFor(const std::function<bool()>& done, int ms = 5000) {
   return true;
 }
 
-inline std::string Run(const std::string& command) {
+inline std::string Shell(const std::string& command) {
   std::string out;
   if (FILE* p = popen(command.c_str(), "r")) {
     char buf[4096];
@@ -58,14 +58,15 @@ inline std::string ReadFile(const fs::path& file) {
 struct Probe {
   bool readable = false;
   long videoFrames = -1;
+  long videoPackets = -1;  // chunks in the file, decodable or not
   std::string videoCodec, videoTag, audioCodec;
   int width = 0, height = 0;
 };
 
 // key=value lines of ffprobe for one stream kind ("v" or "a"), read through the whole file.
 inline std::map<std::string, std::string> ProbeStream(const fs::path& file, const char* kind) {
-  std::string out = Run(std::string("ffprobe -v error -count_frames -select_streams ") + kind +
-                        ":0 -show_entries stream=codec_name,codec_tag_string,width,height,nb_read_frames "
+  std::string out = Shell(std::string("ffprobe -v error -count_frames -count_packets -select_streams ") + kind +
+                        ":0 -show_entries stream=codec_name,codec_tag_string,width,height,nb_read_frames,nb_read_packets "
                         "-of default=noprint_wrappers=1 '" + file.string() + "' 2>&1");
   std::map<std::string, std::string> values;
   size_t pos = 0;
@@ -94,6 +95,7 @@ inline Probe ProbeFile(const fs::path& file) {
   p.width = std::atoi(v["width"].c_str());
   p.height = std::atoi(v["height"].c_str());
   p.videoFrames = v.count("nb_read_frames") ? std::atol(v["nb_read_frames"].c_str()) : -1;
+  p.videoPackets = v.count("nb_read_packets") ? std::atol(v["nb_read_packets"].c_str()) : -1;
   return p;
 }
 
