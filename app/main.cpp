@@ -5,7 +5,7 @@
 #include "app/event_table.h"
 #include "app/window_descriptions.h"
 #include "platform/desktop_shell.h"
-#include "platform/device_factory.h"
+#include "platform/camera_device_factory.h"
 #include "platform/local_file_system.h"
 #include "platform/qt_forms.h"
 #include "platform/system_clock.h"
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("vidmora"));
 
-  QtForms forms({&MainWindowDescription(), &HelpWindowDescription()}, EventTable(), NoDriverDeviceFactory());
+  QtForms forms({&MainWindowDescription(), &HelpWindowDescription()}, EventTable(), CameraDeviceFactory());
   DesktopShell shell;
   LocalFileSystem files;
   SystemClock clock;
