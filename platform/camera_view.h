@@ -29,6 +29,7 @@ class CameraView : public QWidget {
 
   long long framesShown() const { return framesShown_; }  // for tests and the benchmark
   const QImage& picture() const { return picture_; }
+  bool showsCameraGone() const { return cameraGone_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
