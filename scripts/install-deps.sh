@@ -8,7 +8,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
   gstreamer1.0-plugins-ugly gstreamer1.0-libav
   libjpeg62-turbo-dev libx11-dev
-  xvfb xauth xdotool x11-utils openbox imagemagick ffmpeg fonts-wqy-microhei
+  xvfb xauth xdotool x11-utils openbox imagemagick ffmpeg fonts-wqy-microhei xdg-utils
 )
 missing=()
 for p in "${packages[@]}"; do
