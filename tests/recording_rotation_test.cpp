@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "capture/camera_slots.h"
+#include "platform/camera_device.h"
 #include "platform/camera_device_factory.h"
 #include "platform/camera_dialogs.h"
 #include "support/test_system.h"
@@ -108,6 +109,7 @@ TEST_F(RecordingRotationTest, APlainFileInTheWayLosesNothingAndRecordingResumesO
   // Two rotations pass without a folder: nothing is written and the slot tells why.
   QTest::qWait(6500);
   EXPECT_FALSE(camera.failureText().empty());
+  EXPECT_FALSE(dynamic_cast<CameraDevice&>(camera).shownFailure().empty()) << "the picture tells the user";
   EXPECT_TRUE(fs::is_regular_file(home() / "Vidmora"));
   EXPECT_EQ(app->sys().ui.period(Window::Main, "时钟1"), 1201000);
   EXPECT_EQ(app->sys().ui.caption(Window::Main, ""), "正在录像");
