@@ -87,15 +87,15 @@ bool CameraDevice::SelectSource(int n) {
   release();
   std::vector<Camera> cameras = n == kCameraDriver ? ListCameras() : std::vector<Camera>{};
   if (cameras.empty()) return fail(kFailureNoCamera);
-  bind(CameraFor(cameras, cameraId_));
+  if (!bind(CameraFor(cameras, cameraId_))) return fail(kFailureNoCamera);
   view_->setScaled(true);
   source_ = n;
   return true;
 }
 
-void CameraDevice::bind(const std::string& cameraId) {
+bool CameraDevice::bind(const std::string& cameraId) {
   auto camera = FindCamera(cameraId);
-  if (!camera) return;
+  if (!camera) return false;  // unplugged in the meantime
   cameraId_ = cameraId;
   auto chosen = modes_.find(cameraId);
   feed_ = LiveFeed::Acquire(cameraId, CameraMaker(cameraId),
@@ -106,6 +106,7 @@ void CameraDevice::bind(const std::string& cameraId) {
                     ? nullptr
                     : LiveFeed::Acquire(camera->microphoneId, MicrophoneMaker(camera->microphoneId), {}, false);
   if (view_) view_->display(feed_);
+  return true;
 }
 
 void CameraDevice::release() {

@@ -63,7 +63,7 @@ class CameraDevice : public VideoDevice {
 
  private:
   bool fail(const std::string& text, bool showOnPicture = false);
-  void bind(const std::string& cameraId);
+  bool bind(const std::string& cameraId);
   void release();
   bool startStreaming();
   void endCapture();
