@@ -176,7 +176,8 @@ void QtForms::build(const WindowDescription& d) {
 }
 
 void QtForms::raise(Window id, std::string_view control, Event event) {
-  if (ended_ || !system_) return;
+  // A closed window's controls may still see an event before their deferred deletion.
+  if (ended_ || !system_ || !open(id)) return;
   for (const EventBinding& binding : events_)
     if (binding.window == id && binding.control == control && binding.event == event) {
       binding.handler(*system_);
