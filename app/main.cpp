@@ -8,6 +8,7 @@
 #include "platform/camera_device_factory.h"
 #include "platform/local_file_system.h"
 #include "platform/qt_forms.h"
+#include "platform/qt_termination.h"
 #include "platform/system_clock.h"
 #include "platform/x11_hotkeys.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
   X11Hotkeys hotkeys;
   System system{forms, shell, files, clock, hotkeys.service, forms};
   forms.attach(system);
+  OnTerminationRequest([&forms] { forms.End(0); });
 
   if (!forms.LoadWindow(Window::Main)) {
     QMessageBox::critical(nullptr, QString::fromUtf8(kProductTitle.data(), kProductTitle.size()),
