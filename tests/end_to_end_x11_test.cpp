@@ -122,6 +122,7 @@ class Program : public ::testing::Test {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", home.path());
     env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("VIDMORA_TEST_CAMERAS", "1");  // a synthetic camera, so the preview shows a picture
     program.setProcessEnvironment(env);
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     program.start(VIDMORA_BINARY, {});
