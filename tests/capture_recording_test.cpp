@@ -1,5 +1,6 @@
 // Captures on synthetic cameras: time limit, frame timing, sound, abort, refusals and parallel captures.
 #include <QComboBox>
+#include <QSpinBox>
 
 #include "platform/camera_recording.h"
 #include "platform/camera_view.h"
@@ -10,11 +11,19 @@ namespace {
 
 using RecordingTest = CaptureTest;
 
+// The first value of the first JPEG quantisation table in a file: small for high JPEG quality.
+int FirstJpegQuantiser(const fs::path& file) {
+  const std::string bytes = ReadFile(file);
+  const auto at = bytes.find("\xFF\xDB");
+  return at == std::string::npos || at + 5 >= bytes.size() ? -1 : static_cast<unsigned char>(bytes[at + 5]);
+}
+
 bool Finished(const CameraDevice& d) { return !d.capturing() && !d.finalising(); }
 
 void ChooseCompressor(CaptureTest& t, CameraDevice& d, const char* compressor) {
   SetCameraDialogHook([compressor](QDialog& dialog) {
     dialog.findChild<QComboBox*>("compressor")->setCurrentText(compressor);
+    dialog.findChild<QSpinBox*>("quality")->setValue(5);  // far below the camera's own JPEG quality
     dialog.accept();
   });
   d.ShowCompressionDialog();
@@ -183,6 +192,10 @@ TEST_F(RecordingTest, FourCamerasRecordAtOnceWithEachCompressor) {
     EXPECT_FALSE(p.audioCodec.empty());
     EXPECT_EQ(devices[i]->camera(), "test:" + std::to_string(i + 1));
   }
+  // The camera's own JPEG frames (quality 85) went into the file untouched; frames compressed here
+  // carry the quantiser of quality 5.
+  EXPECT_LT(FirstJpegQuantiser(recording("(2)a.avi")), 20);
+  EXPECT_GT(FirstJpegQuantiser(recording("(3)a.avi")), 100);
 }
 
 }  // namespace
