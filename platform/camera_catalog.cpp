@@ -89,9 +89,14 @@ std::vector<Camera> ListCameras() {
   std::vector<Camera> cameras;
   std::vector<DeviceRef> video = Devices("Video/Source");
   if (!video.empty()) {
-    // Real cameras record sound from the machine's first audio input.
-    std::vector<DeviceRef> audio = Devices("Audio/Source");
-    DeviceRef microphone = audio.empty() ? nullptr : audio.front();
+    // Real cameras record sound from the machine's first audio input (not a sound server's
+    // monitor of its own output).
+    DeviceRef microphone;
+    for (const DeviceRef& d : Devices("Audio/Source"))
+      if (Property(d.get(), "device.class") != "monitor") {
+        microphone = d;
+        break;
+      }
     for (const DeviceRef& d : video) cameras.push_back(RealCamera(d, microphone));
   }
   for (Camera& c : SyntheticCameras()) cameras.push_back(std::move(c));

@@ -214,7 +214,9 @@ bool CameraDevice::startStreaming() {
     auto alive = alive_;
     const bool ok = RunConfirmCaptureDialog(view_);
     if (!*alive) return false;
-    if (!ok || capture_ || !feed_) return fail(kFailureCaptureRunning);
+    if (!ok) return fail(kFailureCancelled);
+    if (capture_) return fail(kFailureCaptureRunning);
+    if (!feed_) return fail(kFailureNoCamera, true);
   }
   if (auto chosen = modes_.find(cameraId_); chosen != modes_.end()) feed_->setMode(chosen->second);
 

@@ -11,6 +11,7 @@ inline constexpr const char* kFailureDiskFull = "磁盘已满，录像已停止"
 inline constexpr const char* kFailureCameraLost = "摄像头已断开，录像已停止";
 inline constexpr const char* kFailureRecorder = "录像出错：";
 inline constexpr const char* kFailureCaptureRunning = "录像正在进行";
+inline constexpr const char* kFailureCancelled = "录像已取消";
 inline constexpr const char* kFailureNoFrame = "没有画面可保存";
 inline constexpr const char* kFailureCannotSave = "无法保存图片";
 inline constexpr const char* kFailureNoDialog = "驱动没有此对话框";

@@ -71,7 +71,8 @@ std::unique_ptr<CameraRecording> CameraRecording::Start(const Settings& settings
   std::unique_ptr<CameraRecording> r(
       new CameraRecording(settings, std::move(camera), std::move(microphone), std::move(events), fd));
   if (!r->build(failure)) {
-    r.reset();  // closes the pipeline and the descriptor
+    r->closed_ = true;  // nothing to finalise: no frame was taken
+    r.reset();          // closes the pipeline and the descriptor
     ::unlink(settings.file.c_str());
     return nullptr;
   }
