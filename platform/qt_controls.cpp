@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
+#include <QPushButton>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -158,6 +159,40 @@ QtVideoArea::QtVideoArea(QWidget* parent) : QWidget(parent) {
   palette.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));  // dark, yet apart from its black frame
   setPalette(palette);
   setAutoFillBackground(true);
+}
+
+QWidget* CreateControl(const ControlDescription& c, QWidget* parent, EventSink sink) {
+  QWidget* control = nullptr;
+  switch (c.kind) {
+    case ControlKind::Button: {
+      auto* button = new QPushButton(parent);
+      button->setAutoDefault(false);  // no default button: Enter clicks nothing
+      QObject::connect(button, &QPushButton::clicked, button, [sink] { sink(Event::Clicked); });
+      control = button;
+      break;
+    }
+    case ControlKind::RadioButton:
+      control = new QtRadioButton(parent);
+      break;
+    case ControlKind::Label:
+      control = new QtLabel(parent, c.wrap, std::move(sink));
+      break;
+    case ControlKind::PictureBox:
+      control = new QtPictureBox(parent, c.border, std::move(sink));
+      break;
+    case ControlKind::Timer: {
+      auto* timer = new QtTimer(parent, std::move(sink));
+      timer->setPeriod(c.period);
+      control = timer;
+      break;
+    }
+    case ControlKind::VideoDevice:
+      control = new QtVideoArea(parent);
+      break;
+  }
+  control->setObjectName(QString::fromUtf8(c.name.data(), static_cast<qsizetype>(c.name.size())));
+  control->setGeometry(c.left, c.top, c.width, c.height);
+  return control;
 }
 
 QImage DecodeJpegImage(std::span<const unsigned char> jpeg) {

@@ -97,6 +97,10 @@ class QtVideoArea : public QWidget {
   explicit QtVideoArea(QWidget* parent);
 };
 
+// The widget of a control of the given kind, at its place and named after it, its events raised
+// through `sink`. Its caption, visibility and stacking are the caller's.
+QWidget* CreateControl(const ControlDescription&, QWidget* parent, EventSink sink);
+
 // Converts decoded JPEG bytes to an image; a null image when they are not a JPEG.
 QImage DecodeJpegImage(std::span<const unsigned char> jpeg);
 

@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
-#include <QPushButton>
 #include <QScreen>
 #include <algorithm>
 
@@ -24,7 +23,6 @@ QString Text(std::string_view text) { return QString::fromUtf8(text.data(), stat
 }  // namespace
 
 struct QtForms::OpenWindow {
-  const WindowDescription* description = nullptr;
   QPointer<QtWindow> window;
   std::map<std::string, QPointer<QWidget>, std::less<>> controls;
   std::map<std::string, std::unique_ptr<VideoDevice>, std::less<>> devices;
@@ -100,7 +98,6 @@ void QtForms::build(const WindowDescription& d) {
   const Window id = d.window;
   auto owned = std::make_unique<OpenWindow>();
   OpenWindow& w = *owned;
-  w.description = &d;
   w.outerWidth = d.outerWidth;
   w.outerHeight = d.outerHeight;
   w.window = new QtWindow(d, [this, id] { close(id); }, [this, id] {
@@ -113,48 +110,15 @@ void QtForms::build(const WindowDescription& d) {
   centre(w);
 
   for (const ControlDescription& c : d.controls) {
-    QWidget* parent = w.window.data();  // nested controls move to their parent control below
-    auto sink = [this, id, name = c.name](Event e) { raise(id, name, e); };
-    QWidget* control = nullptr;
-    std::string_view text = c.text;
-    switch (c.kind) {
-      case ControlKind::Button: {
-        auto* button = new QPushButton(parent);
-        button->setAutoDefault(false);
-        QObject::connect(button, &QPushButton::clicked, button, [sink] { sink(Event::Clicked); });
-        control = button;
-        break;
-      }
-      case ControlKind::RadioButton: {
-        auto* radio = new QtRadioButton(parent);
-        QObject::connect(radio, &QAbstractButton::clicked, radio, [this, id, radio] {
-          if (OpenWindow* ow = open(id)) uncheckOtherRadioButtons(*ow, radio);
-        });
-        control = radio;
-        break;
-      }
-      case ControlKind::Label:
-        if (text.empty()) text = kUntitledLabel;
-        control = new QtLabel(parent, c.wrap, sink);
-        break;
-      case ControlKind::PictureBox:
-        control = new QtPictureBox(parent, c.border, sink);
-        break;
-      case ControlKind::Timer: {
-        auto* timer = new QtTimer(parent, sink);
-        timer->setPeriod(c.period);
-        control = timer;
-        break;
-      }
-      case ControlKind::VideoDevice:
-        control = new QtVideoArea(parent);
-        break;
-    }
-    control->setObjectName(Text(c.name));
-    control->setGeometry(c.left, c.top, c.width, c.height);
+    // Nested controls move to their parent control below, once every control exists.
+    QWidget* control = CreateControl(c, w.window, [this, id, name = c.name](Event e) { raise(id, name, e); });
     w.controls[std::string(c.name)] = control;
+    if (auto* radio = dynamic_cast<QtRadioButton*>(control))
+      QObject::connect(radio, &QAbstractButton::clicked, radio, [this, id, radio] {
+        if (OpenWindow* ow = open(id)) uncheckOtherRadioButtons(*ow, radio);
+      });
     if (c.kind == ControlKind::Button || c.kind == ControlKind::RadioButton || c.kind == ControlKind::Label)
-      setCaptionOf(w, c.name, text);
+      setCaptionOf(w, c.name, c.kind == ControlKind::Label && c.text.empty() ? kUntitledLabel : c.text);
     if (c.kind == ControlKind::VideoDevice) w.devices[std::string(c.name)] = devices_(*control);
   }
   // A nested control may come before its parent in the list.
