@@ -2,6 +2,7 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <memory>
 
 #include <jpeglib.h>
 
@@ -27,7 +28,9 @@ std::optional<RgbImage> DecodeJpeg(std::span<const unsigned char> jpeg) {
   info.err = jpeg_std_error(&errors.base);
   errors.base.error_exit = OnJpegError;
   errors.base.emit_message = OnJpegMessage;
-  RgbImage image;  // declared before the jump point, so a jump leaves it in a defined state
+  // Reached through a pointer fixed before the jump point: locals changed after setjmp have no
+  // defined value once longjmp returns there.
+  const auto image = std::make_unique<RgbImage>();
   if (setjmp(errors.escape)) {
     jpeg_destroy_decompress(&info);
     return std::nullopt;
@@ -37,17 +40,17 @@ std::optional<RgbImage> DecodeJpeg(std::span<const unsigned char> jpeg) {
   jpeg_read_header(&info, TRUE);
   info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&info);
-  image.width = static_cast<int>(info.output_width);
-  image.height = static_cast<int>(info.output_height);
-  const std::size_t stride = static_cast<std::size_t>(image.width) * 3;
-  image.rgb.resize(stride * image.height);
+  image->width = static_cast<int>(info.output_width);
+  image->height = static_cast<int>(info.output_height);
+  const std::size_t stride = static_cast<std::size_t>(image->width) * 3;
+  image->rgb.resize(stride * image->height);
   while (info.output_scanline < info.output_height) {
-    JSAMPROW row = image.rgb.data() + stride * info.output_scanline;
+    JSAMPROW row = image->rgb.data() + stride * info.output_scanline;
     jpeg_read_scanlines(&info, &row, 1);
   }
   jpeg_finish_decompress(&info);
   jpeg_destroy_decompress(&info);
-  return image;
+  return std::move(*image);
 }
 
 }  // namespace vidmora
