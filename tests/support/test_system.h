@@ -95,7 +95,9 @@ class TestSystem {
   void start();
 
   // User actions on real widgets: a left click on a push button or radio button (nothing happens on a
-  // disabled one), a timer's tick, a right press on a label at a point of the client area.
+  // disabled one), a timer's tick (nothing happens on a stopped timer), a right press at a point of
+  // the client area (it reaches the topmost visible control there, as a real press does; a point
+  // outside the client area reaches nothing).
   void click(std::string_view control);
   void tick(std::string_view timer);
   void rightPress(int x, int y);
