@@ -10,7 +10,7 @@
 namespace vidmora {
 
 int CreateNewFile(const std::filesystem::path& file) {
-  return ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  return ::open(file.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
 }
 
 bool RenameWithoutReplacing(const std::filesystem::path& temp, const std::filesystem::path& file) {

@@ -4,7 +4,7 @@
 
 namespace vidmora {
 
-// Creates `file` for writing and returns its descriptor, or -1 when it exists already or cannot be made.
+// Creates `file` for reading and writing and returns its descriptor, or -1 when it exists already or cannot be made.
 int CreateNewFile(const std::filesystem::path& file);
 
 // Gives the finished file `temp` the name `file` in one step, unless `file` exists: then fails and

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <numeric>
 
+#include "platform/camera_avi_fourcc.h"
 #include "platform/camera_failures.h"
 #include "platform/camera_feed.h"
 #include "platform/camera_files.h"
@@ -147,6 +148,7 @@ CameraRecording::~CameraRecording() {
     unsubscribe();
     std::unique_lock lock(doneMutex_);
     doneChanged_.wait_for(lock, kCloseWait, [this] { return done_; });
+    if (completed_ && settings_.compression.kind == Compression::Mpeg4) LabelMpeg4AsXvid(fd_);
   }
   unsubscribe();
   if (pipeline_) {
@@ -294,6 +296,7 @@ int CameraRecording::BusMessage(void*, GstMessage* message, void* data) {
     {
       std::lock_guard lock(self->doneMutex_);
       self->done_ = true;
+      self->completed_ = type == GST_MESSAGE_EOS;
     }
     self->doneChanged_.notify_all();
     QMetaObject::invokeMethod(&self->gui_, [self, error] { self->onBusEnd(error); }, Qt::QueuedConnection);
@@ -313,6 +316,7 @@ void CameraRecording::onBusEnd(const std::string& error) {
   }
   unsubscribe();
   gst_element_set_state(pipeline_, GST_STATE_NULL);
+  if (error.empty() && settings_.compression.kind == Compression::Mpeg4) LabelMpeg4AsXvid(fd_);
   ::close(fd_);
   fd_ = -1;
   closed_ = true;

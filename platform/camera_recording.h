@@ -105,7 +105,8 @@ class CameraRecording {
 
   std::mutex doneMutex_;
   std::condition_variable doneChanged_;
-  bool done_ = false;  // EOS or error reached the end of the pipeline
+  bool done_ = false;         // EOS or error reached the end of the pipeline
+  bool completed_ = false;    // it was EOS: the file is complete
 };
 
 }  // namespace vidmora

@@ -55,6 +55,7 @@ TEST_F(RecordingTest, TheTimeLimitEndsTheCaptureWithAFileOf66000MicrosecondFrame
   Probe p = ProbeFile(recording("(1)a.avi"));
   ASSERT_TRUE(p.readable);
   EXPECT_EQ(p.videoCodec, "mpeg4");
+  EXPECT_EQ(p.videoTag, "XVID");
   EXPECT_EQ(p.audioCodec, "pcm_s16le");
   EXPECT_EQ(p.width, 640);
   EXPECT_EQ(AviMicroSecPerFrame(recording("(1)a.avi")), 66000);
@@ -155,6 +156,7 @@ TEST_F(RecordingTest, DestroyingTheDeviceMidCaptureCompletesTheFile) {
   Probe p = ProbeFile(recording("(1)a.avi"));
   EXPECT_TRUE(p.readable);
   EXPECT_GE(p.videoFrames, 3);
+  EXPECT_EQ(p.videoTag, "XVID");
 }
 
 TEST_F(RecordingTest, FourCamerasRecordAtOnceWithEachCompressor) {
