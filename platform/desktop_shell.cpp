@@ -23,8 +23,13 @@ bool DesktopShell::OpenUrl(std::string_view text) {
                              : QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   // xdg-open is the desktop's own dispatcher; started detached, so a slow or missing browser never
   // holds up the program. QDesktopServices would do the same on X11 but does nothing on headless
-  // platforms such as the offscreen one.
-  return QProcess::startDetached(QStringLiteral("xdg-open"), QStringList{target});
+  // platforms such as the offscreen one. Its complaints (no browser, no network) go nowhere.
+  QProcess dispatcher;
+  dispatcher.setProgram(QStringLiteral("xdg-open"));
+  dispatcher.setArguments({target});
+  dispatcher.setStandardOutputFile(QProcess::nullDevice());
+  dispatcher.setStandardErrorFile(QProcess::nullDevice());
+  return dispatcher.startDetached();
 }
 
 }  // namespace vidmora
