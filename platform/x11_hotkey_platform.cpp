@@ -92,8 +92,9 @@ bool X11HotkeyPlatform::Register(std::uintptr_t window, int id, int modifierBits
 
   Grab grab{window, id, modifierBits, key, keycode, *mask, lockVariants(*mask)};
   ErrorTrap trap(display_);
+  // Not owner_events: the press is reported on the root window even while one of our windows has the focus.
   for (unsigned variant : grab.variants)
-    XGrabKey(display_, int(keycode), variant, root_, True, GrabModeAsync, GrabModeAsync);
+    XGrabKey(display_, int(keycode), variant, root_, False, GrabModeAsync, GrabModeAsync);
   if (trap.finish() != Success) {
     // Another client holds the combination (in at least one lock variant): give back the rest.
     ErrorTrap release(display_);
