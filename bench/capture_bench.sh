@@ -32,7 +32,7 @@ run_vidmora() {
 }
 
 echo "== Four synthetic 640x480@30 cameras, preview at 60 ms, recording MPEG-4 for $seconds s =="
-read -r cpu total per_frame repeated rss first < <(run_vidmora "640x480 YUY2 30 fps" "MPEG-4 Part 2 (Xvid compatible)" mpeg4)
+read -r cpu total per_frame repeated rss first < <(run_vidmora "640x480 YUY2 30 fps" "Xvid MPEG-4 Codec" mpeg4)
 expected=$((4 * seconds * 1000000 / 66000))
 echo "CPU seconds: $cpu   frames recorded: $total (expected about $expected)   CPU ms per recorded frame: $per_frame"
 echo "frame slots that repeated a late camera frame (dropped): $repeated   peak RSS: ${rss} MB   slowest first preview frame: ${first} ms"
@@ -55,6 +55,6 @@ echo "ratio Vidmora / ffmpeg (CPU per recorded frame, Vidmora also runs cameras,
 echo "== Motion JPEG cameras (640x480): pass-through vs decode and re-encode to MPEG-4 =="
 read -r cpu total per_frame repeated rss first < <(run_vidmora "640x480 MJPG 30 fps" "Motion JPEG" passthrough)
 echo "pass-through:          CPU ${cpu} s, ${total} frames, ${per_frame} ms per frame, ${repeated} repeated, ${rss} MB"
-read -r cpu2 total2 per_frame2 repeated2 rss2 first2 < <(run_vidmora "640x480 MJPG 30 fps" "MPEG-4 Part 2 (Xvid compatible)" reencode)
+read -r cpu2 total2 per_frame2 repeated2 rss2 first2 < <(run_vidmora "640x480 MJPG 30 fps" "Xvid MPEG-4 Codec" reencode)
 echo "decode + MPEG-4:       CPU ${cpu2} s, ${total2} frames, ${per_frame2} ms per frame, ${repeated2} repeated, ${rss2} MB"
 echo "(both include the synthetic cameras' own JPEG encoding and the previews' JPEG decoding)"

@@ -6,7 +6,7 @@ const char* Compression::Name(Kind kind) {
   switch (kind) {
     case Uncompressed: return "Full Frames (uncompressed)";
     case MotionJpeg: return "Motion JPEG";
-    case Mpeg4: return "MPEG-4 Part 2 (Xvid compatible)";
+    case Mpeg4: return "Xvid MPEG-4 Codec";  // the name the help text tells users to pick
   }
   return "";
 }

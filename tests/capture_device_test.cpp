@@ -157,7 +157,7 @@ TEST_F(DeviceTest, FormatAndCompressionChoicesHoldForLaterCaptures) {
 
   answerDialogs([&](QDialog& dialog) {
     auto* list = dialog.findChild<QComboBox*>("compressor");
-    EXPECT_EQ(list->currentText(), "MPEG-4 Part 2 (Xvid compatible)");  // the default
+    EXPECT_EQ(list->currentText(), "Xvid MPEG-4 Codec");  // the default
     list->setCurrentText("Motion JPEG");
     dialog.findChild<QSpinBox*>("quality")->setValue(50);
     dialog.accept();

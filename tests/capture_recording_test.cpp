@@ -170,7 +170,7 @@ TEST_F(RecordingTest, FourCamerasRecordAtOnceWithEachCompressor) {
       {"320x240 YUY2 30 fps", "Full Frames (uncompressed)", "rawvideo"},
       {"320x240 MJPG 30 fps", "Motion JPEG", "mjpeg"},  // passed through as the camera sends it
       {"320x240 YUY2 30 fps", "Motion JPEG", "mjpeg"},
-      {"320x240 MJPG 30 fps", "MPEG-4 Part 2 (Xvid compatible)", "mpeg4"},
+      {"320x240 MJPG 30 fps", "Xvid MPEG-4 Codec", "mpeg4"},
   };
   std::vector<CameraDevice*> devices;
   for (const Case& c : cases) {
