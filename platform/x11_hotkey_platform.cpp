@@ -82,13 +82,15 @@ X11HotkeyPlatform::~X11HotkeyPlatform() {
 
 bool X11HotkeyPlatform::Register(std::uintptr_t window, int id, int modifierBits, int key) {
   if (!display_) return false;
-  const bool taken = std::any_of(grabs_.begin(), grabs_.end(), [&](const Grab& g) {
-    return g.modifierBits == modifierBits && g.key == key;
-  });
   const unsigned long keysym = KeysymForVirtualKey(key);
   const std::optional<unsigned> mask = X11ModifierMask(modifierBits);
   const unsigned keycode = keysym == NoSymbol ? 0 : XKeysymToKeycode(display_, keysym);
-  if (taken || !mask || keycode == 0) return false;
+  if (!mask || keycode == 0) return false;
+  // The X server lets a client grab its own combination again, so our own registrations are
+  // refused here.
+  const bool ours = std::any_of(grabs_.begin(), grabs_.end(),
+                                [&](const Grab& g) { return g.keycode == keycode && g.mask == *mask; });
+  if (ours) return false;
 
   Grab grab{window, id, modifierBits, key, keycode, *mask, lockVariants(*mask)};
   ErrorTrap trap(display_);

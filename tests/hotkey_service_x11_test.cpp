@@ -51,15 +51,17 @@ TEST(HotkeyService, IdsCountEveryRegistrationAndTheFilterLastsWhileRegistrations
   EXPECT_EQ(s.RegisterHotkey(kWindow, kLabel, kShift, kF1), 33001);
   EXPECT_TRUE(s.filterInstalled());
   EXPECT_EQ(s.RegisterHotkey(kWindow, kLabel, kShift, kF1), 0) << "the combination is ours already";
-  EXPECT_EQ(s.lastId(), 33002);
-  EXPECT_EQ(s.filterCount(), 2);
+  EXPECT_EQ(s.RegisterHotkey(kWindow, kLabel, kModShift | 0x4000, kF1), 0) << "the same keys without auto-repeat";
+  EXPECT_EQ(s.lastId(), 33003);
+  EXPECT_EQ(s.filterCount(), 3);
 
+  EXPECT_FALSE(s.UnregisterHotkey(kWindow, 0));
   EXPECT_FALSE(s.UnregisterHotkey(kWindow, 0));
   EXPECT_EQ(s.filterCount(), 1);
   EXPECT_TRUE(s.HoldsHotkey(kWindow, kShift, kF1));
 
-  EXPECT_EQ(s.RegisterHotkey(kWindow, kLabel, kCtrlAlt, kF2), 33003);
-  EXPECT_TRUE(s.UnregisterHotkey(kWindow, 33003));
+  EXPECT_EQ(s.RegisterHotkey(kWindow, kLabel, kCtrlAlt, kF2), 33004);
+  EXPECT_TRUE(s.UnregisterHotkey(kWindow, 33004));
   EXPECT_EQ(s.filterCount(), 1);
   EXPECT_TRUE(s.UnregisterHotkey(kWindow, 0)) << "unregistered nothing, but removing the filter answers true";
   EXPECT_EQ(s.filterCount(), 0);
@@ -72,7 +74,7 @@ TEST(HotkeyService, IdsCountEveryRegistrationAndTheFilterLastsWhileRegistrations
   EXPECT_EQ(s.filterCount(), -1);
   EXPECT_FALSE(s.filterInstalled());
 
-  EXPECT_EQ(s.RegisterHotkey(kWindow, kLabel, kShift, kF1), 33004) << "the counter never restarts";
+  EXPECT_EQ(s.RegisterHotkey(kWindow, kLabel, kShift, kF1), 33005) << "the counter never restarts";
   EXPECT_EQ(s.filterCount(), 0) << "registered, yet the count is back at 0";
   EXPECT_TRUE(s.filterInstalled());
 }
