@@ -63,7 +63,7 @@ QtLabel::QtLabel(QWidget* parent, bool wrap, EventSink sink) : QLabel(parent), s
   setAutoFillBackground(true);
 }
 
-void QtLabel::show(std::string_view caption) {
+void QtLabel::showCaption(std::string_view caption) {
   QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   setText(text);

@@ -36,7 +36,7 @@ class QtWindow : public QWidget {
 class QtLabel : public QLabel {
  public:
   QtLabel(QWidget* parent, bool wrap, EventSink sink);
-  void show(std::string_view caption);  // displays a caption; CR LF line ends break lines
+  void showCaption(std::string_view caption);  // CR LF line ends break lines
 
  protected:
   void paintEvent(QPaintEvent*) override;

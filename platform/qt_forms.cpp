@@ -187,7 +187,7 @@ void QtForms::setCaptionOf(OpenWindow& w, std::string_view control, std::string_
   if (control.empty())
     widget->setWindowTitle(Text(text));
   else if (auto* label = dynamic_cast<QtLabel*>(widget))
-    label->show(text);
+    label->showCaption(text);
   else if (auto* button = dynamic_cast<QAbstractButton*>(widget))
     button->setText(Text(text));
 }
