@@ -1,5 +1,5 @@
-// Camera count with a camera recording: the source dialogs keep the recording rotating, and the
-// exit click leaves every file playable. A synthetic camera, real AVI files in a temporary home.
+// Camera count on a synthetic camera with its real source dialogs: they keep a recording rotating,
+// cancelling them holds nothing up, and the exit click leaves every file playable (temporary home).
 // VIDMORA_TIME_SCALE=400 turns the 1201 s segment timer into about 3 s.
 #include <QDialog>
 #include <QTest>
@@ -32,7 +32,7 @@ long DecodedFrames(const fs::path& file) {
   return (end != out.c_str() && (*end == '\n' || *end == '\0')) ? frames : -1;
 }
 
-class ExitWhileRecording : public ::testing::Test {
+class CameraCountOnACamera : public ::testing::Test {
  protected:
   static TestSystemOptions SyntheticCamera() {
     qputenv("VIDMORA_TEST_CAMERAS", "1");
@@ -52,7 +52,7 @@ class ExitWhileRecording : public ::testing::Test {
   TestSystem t{SyntheticCamera()};
 };
 
-TEST_F(ExitWhileRecording, SourceDialogsLetTheRecordingRotateAndTheExitFinalisesEveryFile) {
+TEST_F(CameraCountOnACamera, SourceDialogsLetTheRecordingRotateAndTheExitFinalisesEveryFile) {
   const fs::path first = segment("19时38分41秒"), second = segment("19时58分41秒");
   bool rotatedDuringDialog = false;
   SetCameraDialogHook([&](QDialog& dialog) {
@@ -79,6 +79,25 @@ TEST_F(ExitWhileRecording, SourceDialogsLetTheRecordingRotateAndTheExitFinalises
   for (const fs::path& file : {first, second}) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return DecodedFrames(file) > 0; }, 10000)) << file << " is not playable";
   }
+}
+
+TEST_F(CameraCountOnACamera, CancelledSourceDialogsStillBringTheCamerasIn) {
+  int cancelled = 0;
+  SetCameraDialogHook([&](QDialog& dialog) {
+    ++cancelled;
+    dialog.reject();
+  });
+  t.start();
+  Controls& ui = t.sys().ui;
+
+  for (const char* next : {"3摄像头", "4摄像头", "退出"}) {
+    t.click("摄像头数");
+    EXPECT_EQ(ui.caption(Window::Main, "摄像头数"), next);
+  }
+  EXPECT_EQ(cancelled, 3);
+  for (const char* device : {"视频设备2", "视频设备3", "视频设备4"}) EXPECT_TRUE(ui.visible(Window::Main, device));
+  t.click("摄像头数");
+  EXPECT_EQ(t.exitCode(), 0);
 }
 
 }  // namespace
