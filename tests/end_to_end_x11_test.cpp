@@ -199,4 +199,21 @@ TEST_F(Program, TheHelpWindowStaysAboveWhenTheMainWindowIsClicked) {
   EXPECT_TRUE(desktop.above(help));
 }
 
+TEST_F(Program, ARightPressHidesTheWindowOnlyOnTheUncoveredStripOfTheSmallLabel) {
+  const QRect client = desktop.clientRect(main);
+  auto rightClick = [&](int x, int y) {
+    QProcess::execute("xdotool", {"mousemove", QString::number(client.left() + x), QString::number(client.top() + y),
+                                  "click", "3"});
+    QTest::qWait(500);
+  };
+  // Points right of the help window, which covers the middle of the main window.
+  rightClick(322, 260);  // camera 1's preview
+  rightClick(324, 260);  // its frame
+  EXPECT_EQ(desktop.windowsOf(pid).size(), 2u) << "both windows still shown";
+  rightClick(326, 260);  // the column between the left and right frames, 标签2 beneath
+  EXPECT_TRUE(QTest::qWaitFor([&] { return desktop.windowsOf(pid) == std::vector<::Window>{help}; }, 5000))
+      << "the main window is hidden";
+  EXPECT_EQ(program.state(), QProcess::Running);
+}
+
 }  // namespace
