@@ -126,6 +126,7 @@ bool CameraRecording::build(std::string& failure) {
     failure = std::string(kFailureRecorder) + "pipeline did not start";
     return false;
   }
+  primeFromNewestSamples();
   cameraListener_ = camera_->addListener([this](GstSample* s, unsigned long long t) { onVideo(s, t); },
                                          [this] { stop(kFailureCameraLost); });
   if (microphone_)
@@ -191,6 +192,14 @@ void CameraRecording::onVideo(GstSample* sample, unsigned long long capturedNs) 
   if (stopped_) return;
   long long t = (long long)(capturedNs - startNs_);
   if (capturedNs < startNs_) return;  // taken before the capture started
+  adoptVideo(sample);
+  pushSlotsUntil(t, true);
+  if (settings_.limitNs >= 0 && slotTime(nextSlot_) >= settings_.limitNs) {
+    endLocked(settings_.limitNs, {});
+  }
+}
+
+void CameraRecording::adoptVideo(GstSample* sample) {
   if (!videoCaps_) {
     GstCaps* caps = gst_caps_copy(gst_sample_get_caps(sample));
     long long g = std::gcd(1000000ll, settings_.framePeriodUs);
@@ -203,10 +212,29 @@ void CameraRecording::onVideo(GstSample* sample, unsigned long long capturedNs) 
   if (last_) gst_buffer_unref(last_);
   last_ = gst_buffer_ref(gst_sample_get_buffer(sample));
   lastFresh_ = true;
-  pushSlotsUntil(t, true);
-  if (settings_.limitNs >= 0 && slotTime(nextSlot_) >= settings_.limitNs) {
-    endLocked(settings_.limitNs, {});
-  }
+}
+
+bool CameraRecording::adoptAudioCaps(GstSample* sample) {
+  if (audioCaps_) return true;
+  GstAudioInfo info;
+  if (!gst_audio_info_from_caps(&info, gst_sample_get_caps(sample))) return false;
+  audioBytesPerFrame_ = GST_AUDIO_INFO_BPF(&info);
+  audioRate_ = GST_AUDIO_INFO_RATE(&info);
+  gst_app_src_set_caps(GST_APP_SRC(audio_), gst_sample_get_caps(sample));
+  audioCaps_ = true;
+  return true;
+}
+
+void CameraRecording::primeFromNewestSamples() {
+  // Called before the listeners are added: the feeds call them under their own lock, so their
+  // newest samples are fetched here rather than while this recording's lock is held.
+  GstSample* picture = camera_->latestSample();
+  GstSample* sound = microphone_ ? microphone_->latestSample() : nullptr;
+  std::lock_guard lock(mutex_);
+  if (picture) adoptVideo(picture);
+  if (sound && audio_) adoptAudioCaps(sound);
+  if (picture) gst_sample_unref(picture);
+  if (sound) gst_sample_unref(sound);
 }
 
 void CameraRecording::pushSlotsUntil(long long endNs, bool inclusive) {
@@ -227,14 +255,7 @@ void CameraRecording::pushSlotsUntil(long long endNs, bool inclusive) {
 void CameraRecording::onAudio(GstSample* sample, unsigned long long capturedNs) {
   std::lock_guard lock(mutex_);
   if (stopped_) return;
-  if (!audioCaps_) {
-    GstAudioInfo info;
-    if (!gst_audio_info_from_caps(&info, gst_sample_get_caps(sample))) return;
-    audioBytesPerFrame_ = GST_AUDIO_INFO_BPF(&info);
-    audioRate_ = GST_AUDIO_INFO_RATE(&info);
-    gst_app_src_set_caps(GST_APP_SRC(audio_), gst_sample_get_caps(sample));
-    audioCaps_ = true;
-  }
+  if (!adoptAudioCaps(sample)) return;
   GstBuffer* buffer = gst_sample_get_buffer(sample);
   const long long t = (long long)capturedNs - (long long)startNs_;
   const gsize size = gst_buffer_get_size(buffer);

@@ -64,6 +64,12 @@ class CameraRecording {
   bool build(std::string& failure);
   void onVideo(GstSample* sample, unsigned long long capturedNs);
   void onAudio(GstSample* sample, unsigned long long capturedNs);
+  // Take the stream formats (and, for the picture, the newest frame) from a sample; mutex_ held.
+  void adoptVideo(GstSample* sample);
+  bool adoptAudioCaps(GstSample* sample);
+  // Gives the file its picture and sound formats before the first new frame arrives, so that a
+  // capture stopped at once still makes a playable file.
+  void primeFromNewestSamples();
   void onWritten(unsigned long long bytes);
   void pushSlotsUntil(long long endNs, bool inclusive);
   void endLocked(long long endNs, const std::string& failure);

@@ -91,6 +91,20 @@ TEST_F(RecordingTest, AbortEndsTheCaptureAtOnceAndLeavesACompleteFile) {
   d.AbortCapture();
 }
 
+// Stop pressed right after Record: no new frame has reached the capture yet, and the file must
+// still play, with the picture the camera showed when the capture started.
+TEST_F(RecordingTest, AnAbortRightAfterTheStartStillLeavesAPlayableFile) {
+  CameraDevice& d = previewing();
+  ASSERT_TRUE(Record(d, "(1)quick.avi"));
+  d.AbortCapture();
+  ASSERT_TRUE(WaitFor([&] { return Finished(d); }));
+  Probe p = ProbeFile(recording("(1)quick.avi"));
+  ASSERT_TRUE(p.readable);
+  EXPECT_GE(p.videoFrames, 1);
+  EXPECT_EQ(p.audioCodec, "pcm_s16le");
+  EXPECT_TRUE(d.shownFailure().empty());
+}
+
 TEST_F(RecordingTest, AStartWhileCapturingIsRefusedAndTheRunningFileGoesOn) {
   CameraDevice& d = previewing();
   ASSERT_TRUE(Record(d, "(1)a.avi"));
