@@ -23,36 +23,12 @@
 #include "platform/camera_device.h"
 #include "platform/camera_dialogs.h"
 #include "platform/camera_device_factory.h"
+#include "tests/support/file_checks.h"
 
 namespace vidmora::test {
 
 namespace fs = std::filesystem;
 
-// Pumps events until `done` holds or `ms` have passed; returns whether it holds.
-inline bool WaitFor(const std::function<bool()>& done, int ms = 5000) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    QTest::qWait(10);
-  }
-  return true;
-}
-
-inline std::string Shell(const std::string& command) {
-  std::string out;
-  if (FILE* p = popen(command.c_str(), "r")) {
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-    pclose(p);
-  }
-  return out;
-}
-
-inline std::string ReadFile(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 // What ffprobe finds when it reads a file to its end.
 struct Probe {
@@ -65,7 +41,7 @@ struct Probe {
 
 // key=value lines of ffprobe for one stream kind ("v" or "a"), read through the whole file.
 inline std::map<std::string, std::string> ProbeStream(const fs::path& file, const char* kind) {
-  std::string out = Shell(std::string("ffprobe -v error -count_frames -count_packets -select_streams ") + kind +
+  std::string out = CommandOutput(std::string("ffprobe -v error -count_frames -count_packets -select_streams ") + kind +
                         ":0 -show_entries stream=codec_name,codec_tag_string,width,height,nb_read_frames,nb_read_packets "
                         "-of default=noprint_wrappers=1 '" + file.string() + "' 2>&1");
   std::map<std::string, std::string> values;

@@ -61,7 +61,7 @@ TEST_F(RecordingTest, TheTimeLimitEndsTheCaptureWithAFileOf66000MicrosecondFrame
   EXPECT_EQ(AviMicroSecPerFrame(recording("(1)a.avi")), 66000);
   // 2000 ms at 66 ms a frame: frames at 0, 66, ..., 1980 ms.
   EXPECT_NEAR(p.videoFrames, 31, 1);
-  std::string durations = Shell("ffprobe -v error -select_streams a:0 -show_entries packet=duration_time -of csv=p=0 '" +
+  std::string durations = CommandOutput("ffprobe -v error -select_streams a:0 -show_entries packet=duration_time -of csv=p=0 '" +
                                 recording("(1)a.avi").string() + "'");
   double seconds = 0;
   for (size_t pos = 0; pos < durations.size();) {

@@ -10,6 +10,7 @@
 
 #include "platform/camera_device_factory.h"
 #include "platform/camera_dialogs.h"
+#include "support/file_checks.h"
 #include "support/test_system.h"
 
 namespace vidmora::test {
@@ -17,20 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The number of video frames ffprobe decodes from the whole file; -1 when it cannot read it.
-long DecodedFrames(const fs::path& file) {
-  const std::string command = "ffprobe -v error -count_frames -select_streams v:0 -show_entries "
-                              "stream=nb_read_frames -of csv=p=0 '" + file.string() + "' 2>&1";
-  std::string out;
-  if (FILE* p = popen(command.c_str(), "r")) {
-    char buf[512];
-    for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-    pclose(p);
-  }
-  char* end = nullptr;
-  const long frames = std::strtol(out.c_str(), &end, 10);
-  return (end != out.c_str() && (*end == '\n' || *end == '\0')) ? frames : -1;
-}
 
 class CameraCountOnACamera : public ::testing::Test {
  protected:

@@ -15,37 +15,19 @@
 #include "platform/camera_device.h"
 #include "platform/camera_device_factory.h"
 #include "platform/camera_dialogs.h"
+#include "support/file_checks.h"
 #include "support/test_system.h"
 
 namespace vidmora {
 namespace {
 
 namespace fs = std::filesystem;
+using test::DecodedFrames;
+using test::ReadFile;
 using test::TestSystem;
+using test::WaitFor;
 
-bool WaitFor(const std::function<bool()>& done, int ms) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    QTest::qWait(20);
-  }
-  return true;
-}
 
-// The number of video frames ffprobe decodes when it reads the whole file; -1 when it complains.
-long DecodedFrames(const fs::path& file) {
-  const std::string command = "ffprobe -v error -count_frames -select_streams v:0 -show_entries "
-                              "stream=nb_read_frames -of csv=p=0 '" + file.string() + "' 2>&1";
-  std::string out;
-  if (FILE* p = popen(command.c_str(), "r")) {
-    char buf[512];
-    for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-    pclose(p);
-  }
-  char* end = nullptr;
-  const long frames = std::strtol(out.c_str(), &end, 10);
-  return (end != out.c_str() && (*end == '\n' || *end == '\0')) ? frames : -1;
-}
 
 std::vector<std::string> FilesUnder(const fs::path& folder) {
   std::vector<std::string> names;

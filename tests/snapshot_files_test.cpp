@@ -16,39 +16,22 @@
 #include "platform/camera_device.h"
 #include "platform/camera_device_factory.h"
 #include "platform/camera_dialogs.h"
+#include "support/file_checks.h"
 #include "support/test_system.h"
 
 namespace vidmora {
 namespace {
 
 namespace fs = std::filesystem;
+using test::ReadFile;
 using test::TestSystem;
+using test::WaitFor;
 using ::testing::StartsWith;
-
-bool WaitFor(const std::function<bool()>& done, int ms) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    QTest::qWait(20);
-  }
-  return true;
-}
-
-std::string ReadFile(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 // What ffprobe makes of a picture: "bmp,640,480", or its complaint.
 std::string ProbePicture(const fs::path& file) {
-  const std::string command = "ffprobe -v error -show_entries stream=codec_name,width,height -of csv=p=0 '" +
-                              file.string() + "' 2>&1";
-  std::string out;
-  if (FILE* p = popen(command.c_str(), "r")) {
-    char buf[512];
-    for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-    pclose(p);
-  }
+  std::string out = test::CommandOutput("ffprobe -v error -show_entries stream=codec_name,width,height -of csv=p=0 '" +
+                                        file.string() + "' 2>&1");
   while (!out.empty() && out.back() == '\n') out.pop_back();
   return out;
 }
