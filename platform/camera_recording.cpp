@@ -7,7 +7,9 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <numeric>
+#include <set>
 
 #include "platform/camera_avi_fourcc.h"
 #include "platform/camera_failures.h"
@@ -47,7 +49,20 @@ std::string Description(const CameraRecording::Settings& s, bool cameraSendsJpeg
   return d;
 }
 
+// The recordings that have started and not been destroyed yet, for FinishAll.
+std::mutex liveMutex;
+std::set<CameraRecording*> live;
+
 }  // namespace
+
+void CameraRecording::FinishAll() {
+  std::set<CameraRecording*> running;
+  {
+    std::lock_guard lock(liveMutex);
+    running = live;
+  }
+  for (CameraRecording* r : running) r->finishNow();
+}
 
 std::unique_ptr<CameraRecording> CameraRecording::Start(const Settings& settings, std::shared_ptr<LiveFeed> camera,
                                                         std::shared_ptr<LiveFeed> microphone, Events events,
@@ -77,6 +92,10 @@ std::unique_ptr<CameraRecording> CameraRecording::Start(const Settings& settings
     ::unlink(settings.file.c_str());
     return nullptr;
   }
+  static std::once_flag atExit;
+  std::call_once(atExit, [] { std::atexit(&CameraRecording::FinishAll); });
+  std::lock_guard lock(liveMutex);
+  live.insert(r.get());
   return r;
 }
 
@@ -140,17 +159,24 @@ bool CameraRecording::build(std::string& failure) {
   return true;
 }
 
-CameraRecording::~CameraRecording() {
-  if (pipeline_ && !closed_) {
-    {
-      std::lock_guard lock(mutex_);
-      if (!stopped_) endLocked(Now() - startNs_, {});
-    }
-    unsubscribe();
-    std::unique_lock lock(doneMutex_);
-    doneChanged_.wait_for(lock, kCloseWait, [this] { return done_; });
-    if (completed_ && settings_.compression.kind == Compression::Mpeg4) LabelMpeg4AsXvid(fd_);
+void CameraRecording::finishNow() {
+  if (!pipeline_ || closed_) return;
+  {
+    std::lock_guard lock(mutex_);
+    if (!stopped_) endLocked(Now() - startNs_, {});
   }
+  unsubscribe();
+  std::unique_lock lock(doneMutex_);
+  doneChanged_.wait_for(lock, kCloseWait, [this] { return done_; });
+  if (completed_ && settings_.compression.kind == Compression::Mpeg4) LabelMpeg4AsXvid(fd_);
+}
+
+CameraRecording::~CameraRecording() {
+  {
+    std::lock_guard lock(liveMutex);
+    live.erase(this);
+  }
+  finishNow();
   unsubscribe();
   if (pipeline_) {
     gst_element_set_state(pipeline_, GST_STATE_NULL);

@@ -46,6 +46,11 @@ class CameraRecording {
   // A recording that still runs is ended and its file finalised, waiting a bounded time.
   ~CameraRecording();
 
+  // Ends every recording that still runs and waits (a bounded time) until its file is complete.
+  // Runs at exit: when the display connection breaks, the toolkit ends the process without
+  // destroying the windows, and the recordings would be cut off without their index.
+  static void FinishAll();
+
   // Ends the recording now; the file is finalised in the background.
   void stop(const std::string& failure = {});
   // Ends it at its time limit: the file lasts exactly as long as the limit, even when the GUI's
@@ -76,6 +81,8 @@ class CameraRecording {
   void onStopped();
   void onBusEnd(const std::string& error);
   void unsubscribe();
+  // Ends the recording and waits, a bounded time, until its file is complete.
+  void finishNow();
   long long slotTime(long long slot) const { return slot * settings_.framePeriodUs * 1000; }
   static int BusMessage(void* bus, GstMessage* message, void* self);
 

@@ -105,6 +105,23 @@ TEST_F(RecordingTest, AnAbortRightAfterTheStartStillLeavesAPlayableFile) {
   EXPECT_TRUE(d.shownFailure().empty());
 }
 
+// At exit without the windows' destruction (the display connection broke), running recordings
+// are still closed into complete files.
+TEST_F(RecordingTest, FinishingAllRecordingsCompletesTheirFilesWhileTheDevicesStillExist) {
+  CameraDevice& first = previewing();
+  CameraDevice& second = previewing();
+  ASSERT_TRUE(Record(first, "(1)exit.avi"));
+  ASSERT_TRUE(Record(second, "(2)exit.avi"));
+  QTest::qWait(600);
+  CameraRecording::FinishAll();
+  for (const char* name : {"(1)exit.avi", "(2)exit.avi"}) {
+    Probe p = ProbeFile(recording(name));
+    ASSERT_TRUE(p.readable) << name;
+    EXPECT_GE(p.videoFrames, 5) << name;
+    EXPECT_EQ(p.videoTag, "XVID") << name;
+  }
+}
+
 TEST_F(RecordingTest, AStartWhileCapturingIsRefusedAndTheRunningFileGoesOn) {
   CameraDevice& d = previewing();
   ASSERT_TRUE(Record(d, "(1)a.avi"));
